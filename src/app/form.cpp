@@ -23,6 +23,7 @@ namespace {
 
 constexpr char kWindowClass[] = "ElibCopyMainWindow";
 constexpr char kCaption[] = "复制到易语言目录";
+constexpr char kProgramIcon[] = "DEFAULT_ICON";
 constexpr int kWindowWidth = 500;
 constexpr int kWindowHeight = 400;
 // Posted by the close request; destroys the window without asking anyone.
@@ -279,9 +280,9 @@ void DrawLabel(const DRAWITEMSTRUCT& item) {
     DrawCaption(item, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 
-HICON LoadIconOfSize(int id, int size) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+HICON LoadIconOfSize(const char* name, int size) {
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 void SetUpList(HWND list) {
@@ -301,7 +302,7 @@ void SetUpList(HWND list) {
     // The list view owns the image list and destroys it with itself.
     HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
     for (int id : {ELC_ICON_FNE, ELC_ICON_LIB}) {
-        const HICON icon = LoadIconOfSize(id, 16);
+        const HICON icon = LoadIconOfSize(MAKEINTRESOURCEA(id), 16);
         ImageList_AddIcon(icons, icon);
         if (icon) DestroyIcon(icon);
     }
@@ -317,8 +318,8 @@ public:
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
-        wc.hIcon = LoadIconOfSize(1, GetSystemMetrics(SM_CXICON));
-        wc.hIconSm = LoadIconOfSize(1, GetSystemMetrics(SM_CXSMICON));
+        wc.hIcon = LoadIconOfSize(kProgramIcon, GetSystemMetrics(SM_CXICON));
+        wc.hIconSm = LoadIconOfSize(kProgramIcon, GetSystemMetrics(SM_CXSMICON));
         wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kWindowClass;

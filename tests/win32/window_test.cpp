@@ -63,9 +63,6 @@ TEST(MainWindow, FormAfterStartUp) {
         EXPECT_EQ(r.top, c.place.top) << c.index;
         EXPECT_EQ(r.right, c.place.right) << c.index;
         EXPECT_EQ(r.bottom, c.place.bottom) << c.index;
-        EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0),
-                  reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)))
-            << c.index;
     }
     EXPECT_EQ(WindowText(program.Control(kEdit)), lab.ide);
     EXPECT_EQ(SendMessageA(program.Control(kRunAfter), BM_GETCHECK, 0, 0), BST_CHECKED);
