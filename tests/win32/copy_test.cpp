@@ -36,6 +36,17 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// Waits for the program's box, checks its title and text, and answers it.
+void AnswerBox(const RunningProgram& program, const std::string& title, const std::string& text,
+               int answer = IDOK) {
+    const HWND box = program.WaitForBox();
+    ASSERT_NE(box, nullptr) << text;
+    EXPECT_EQ(WindowText(box), title);
+    EXPECT_EQ(BoxText(box), text);
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+    program.Settle();
+}
+
 TEST(CopyCommand, TypicalRunCopiesStartsTheIdeAndCloses) {
     Lab lab("typical");
     lab.PointRegistryAtIde();
@@ -86,12 +97,7 @@ TEST(CopyCommand, ErrorBoxesWithTheirTexts) {
     ASSERT_TRUE(program.started());
     // No IDE found: the edit box is empty and Copy says the directory is invalid.
     program.ClickControl(kCopy);
-    HWND box = program.WaitForBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(box), "错误");
-    EXPECT_EQ(BoxText(box), "无效的易语言目录");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    program.Settle();
+    AnswerBox(program, "错误", "无效的易语言目录");
     EXPECT_FALSE(FileExists(lab.app + "config.ini"));
 
     // A valid directory with nothing ticked: run is written, then the box.
@@ -100,11 +106,7 @@ TEST(CopyCommand, ErrorBoxesWithTheirTexts) {
     program.ClickControl(kSelectAll);
     program.Settle();
     program.ClickControl(kCopy);
-    box = program.WaitForBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(BoxText(box), "请选择要复制的文件");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    program.Settle();
+    AnswerBox(program, "错误", "请选择要复制的文件");
     const std::string config = ReadBytes(lab.app + "config.ini");
     EXPECT_NE(config.find("run=1"), std::string::npos) << config;
     EXPECT_NE(config.find("path=" + lab.ide + "\r\n"), std::string::npos) << config;
@@ -117,10 +119,7 @@ TEST(CopyCommand, EmptyListBox) {
     RunningProgram program(lab.Program());
     ASSERT_TRUE(program.started());
     program.ClickControl(kCopy);
-    HWND box = program.WaitForBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(BoxText(box), "暂无需要复制的文件");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    AnswerBox(program, "错误", "暂无需要复制的文件");
 }
 
 TEST(CopyCommand, RunningIdeQuestionNoThenYes) {
@@ -133,20 +132,13 @@ TEST(CopyCommand, RunningIdeQuestionNoThenYes) {
     ASSERT_TRUE(program.started());
 
     program.ClickControl(kCopy);
-    HWND box = program.WaitForBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(box), "提示");
-    EXPECT_EQ(BoxText(box), kQuestion);
-    PostMessageA(box, WM_COMMAND, IDNO, 0);
-    program.Settle();
+    AnswerBox(program, "提示", kQuestion, IDNO);
     EXPECT_EQ(ReadBytes(lab.ide + "lib\\a.fne"), "old a");
     EXPECT_FALSE(FileExists(lab.ide + "static_lib\\b.lib"));
     EXPECT_FALSE(program.IsWindowGone());
 
     program.ClickControl(kCopy);
-    box = program.WaitForBox();
-    ASSERT_NE(box, nullptr);
-    PostMessageA(box, WM_COMMAND, IDYES, 0);
+    AnswerBox(program, "提示", kQuestion, IDYES);
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_EQ(ReadBytes(lab.ide + "lib\\a.fne"), ReadBytes(lab.app + "a.fne"));
     EXPECT_EQ(ReadBytes(lab.ide + "static_lib\\b.lib"), ReadBytes(lab.app + "b.lib"));

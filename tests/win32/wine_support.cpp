@@ -267,6 +267,13 @@ std::string RunningProgram::ColumnTitle(int column) const {
     return std::string(text.data());
 }
 
+double Seconds() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 bool SaveWindowPicture(HWND window, const std::string& bmpPath) {
     RECT r{};
     GetWindowRect(window, &r);

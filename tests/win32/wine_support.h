@@ -66,6 +66,9 @@ private:
     HWND window_ = nullptr;
 };
 
+// A monotonic clock in seconds.
+double Seconds();
+
 // Saves what the screen shows of a window as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::string& bmpPath);
 
