@@ -45,6 +45,8 @@ int main() {
     constexpr int kRuns = 5;
     const std::string ide = FreshFolder("bench-startup\\ide");
     CopyFileA(LabIde().c_str(), (ide + "e.exe").c_str(), FALSE);
+    CreateDirectoryA((ide + "lib").c_str(), nullptr);
+    CreateDirectoryA((ide + "static_lib").c_str(), nullptr);
     std::vector<double> bare;
     for (int i = 0; i < kRuns; ++i) bare.push_back(TimeToWindow(ide + "e.exe", " /window", "ENewFrame"));
     const double baseline = Median(bare);
@@ -53,6 +55,9 @@ int main() {
     for (int files : {0, 200, 2000}) {
         const std::string app = FreshFolder("bench-startup\\app" + std::to_string(files));
         CopyFileA(BuiltProgram().c_str(), (app + "elibcopy.exe").c_str(), FALSE);
+        // As a user has it: an IDE is found, so installed copies are looked for in
+        // its lib and static_lib folders.
+        WriteBytes(app + "config.ini", "[setup]\r\npath=" + ide + "\r\n");
         for (int i = 0; i < files; ++i)
             WriteBytes(app + "lib" + std::to_string(i) + (i % 2 ? ".lib" : ".fne"), "x");
         std::vector<double> runs;

@@ -170,6 +170,16 @@ public:
         return (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
     }
 
+    void HoldListRedraw() override {
+        if (listHolds_++ == 0) SendMessageA(List(), WM_SETREDRAW, FALSE, 0);
+    }
+
+    void ReleaseListRedraw() override {
+        if (--listHolds_ != 0) return;
+        SendMessageA(List(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(List(), nullptr, TRUE);
+    }
+
     int ShowBox(const std::string& text, const std::string& title, unsigned flags) override {
         return MessageBoxA(nullptr, text.c_str(), title.c_str(), flags);
     }
@@ -197,6 +207,7 @@ public:
 
 private:
     HWND List() const { return Get(Control::超级列表框1); }
+    int listHolds_ = 0;
     RECT ClientRect() const {
         RECT r{};
         GetClientRect(window, &r);

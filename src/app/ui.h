@@ -63,6 +63,10 @@ public:
     virtual std::string GetCell(int row, int column) = 0;
     virtual void SetRowChecked(int row, bool on) = 0;
     virtual bool IsRowChecked(int row) = 0;
+    // Bulk row work: the list stops redrawing until every hold is released, then
+    // draws once. Holds nest.
+    virtual void HoldListRedraw() = 0;
+    virtual void ReleaseListRedraw() = 0;
 
     // A box without owner; returns the answer.
     virtual int ShowBox(const std::string& text, const std::string& title, unsigned flags) = 0;
@@ -70,6 +74,18 @@ public:
     virtual bool AskForIdeProgram(std::string& chosen) = 0;
     // Asks for the main window to go away once the current handler has returned.
     virtual void RequestClose() = 0;
+};
+
+// Holds the list's redrawing for the life of the object.
+class ListRedrawHold {
+public:
+    explicit ListRedrawHold(Ui& ui) : ui_(ui) { ui_.HoldListRedraw(); }
+    ~ListRedrawHold() { ui_.ReleaseListRedraw(); }
+    ListRedrawHold(const ListRedrawHold&) = delete;
+    ListRedrawHold& operator=(const ListRedrawHold&) = delete;
+
+private:
+    Ui& ui_;
 };
 
 }  // namespace elc

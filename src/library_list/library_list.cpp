@@ -43,6 +43,7 @@ void AppendRows(Os& os, Ui& ui, const std::string& sourceDirectory, const RowKin
 }  // namespace
 
 void LoadLibraryFiles(Os& os, Ui& ui) {
+    ListRedrawHold hold(ui);
     const std::string sourceDirectory = SourceDirectory(os);
     for (const RowKind& kind : kRowKinds) AppendRows(os, ui, sourceDirectory, kind);
     RefreshTimeColumns(os, ui);
@@ -50,6 +51,7 @@ void LoadLibraryFiles(Os& os, Ui& ui) {
 }
 
 void ApplySelectAll(Ui& ui) {
+    ListRedrawHold hold(ui);
     const int count = ui.RowCount();
     for (int row = 0; row < count; ++row) ui.SetRowChecked(row, ui.IsChecked(Control::选择框1));
 }
@@ -97,6 +99,7 @@ void RefreshTimeColumns(Os& os, Ui& ui) {
     std::string directory = ui.GetText(Control::编辑框1);
     // Only the normalisation matters here; the pass runs for any directory.
     (void)ValidateIdeDirectory(os, directory);
+    ListRedrawHold hold(ui);
     const int count = ui.RowCount();
     for (int row = 0; row < count; ++row) {
         ui.SetCell(row, kColumnSourceTime,

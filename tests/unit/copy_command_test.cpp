@@ -69,6 +69,7 @@ TEST_F(CopyCommandTest, TypicalRunCopiesStartsTheIdeAndCloses) {
     EXPECT_LT(at("times C:\\s\\a.fne"), at("start \"C:\\E\\e.exe\""));
     EXPECT_LT(at("start \"C:\\E\\e.exe\""), at("close"));
     EXPECT_FALSE(ui.rows[0].cells[kColumnTargetTime].empty());
+    EXPECT_EQ(ui.listHolds, 0);
 }
 
 struct StopCase {

@@ -2,6 +2,8 @@
 // to one shared log, so tests can check the order of effects across them.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <map>
 #include <set>
@@ -147,6 +149,7 @@ public:
     std::string dialogChoice;
     std::string dialogOffered;  // what the dialog was opened with
     int closeRequests = 0;
+    int listHolds = 0;  // list redraw holds in force
     int placeMoves = 0;
     Control focused = Control::标签2;
 
@@ -197,7 +200,10 @@ public:
         rows.at(static_cast<std::size_t>(row)).checked = on;
     }
     bool IsRowChecked(int row) override { return rows.at(static_cast<std::size_t>(row)).checked; }
+    void HoldListRedraw() override { ++listHolds; }
+    void ReleaseListRedraw() override { --listHolds; }
     int ShowBox(const std::string& text, const std::string& title, unsigned flags) override {
+        EXPECT_EQ(listHolds, 0) << "a box shown while the list does not redraw";
         log_.push_back("box " + title + ": " + text);
         boxes.push_back({text, title, flags});
         if (answers.empty()) return 1;

@@ -50,6 +50,7 @@ TEST_F(LibraryListTest, LoadListsFneRowsThenLibRowsInListingOrder) {
         EXPECT_EQ(row.cells[kColumnSourcePath], std::string("C:\\Tools\\") + expected[i].name);
         EXPECT_TRUE(row.checked);
     }
+    EXPECT_EQ(ui.listHolds, 0) << "every redraw hold is released";
     // The target keeps the listed case too.
     EXPECT_EQ(RowTargetPath(ui, 1, "C:\\E\\"), "C:\\E\\lib\\X.FNE");
 }
