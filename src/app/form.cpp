@@ -353,14 +353,14 @@ public:
     bool CreateControls() override {
         const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
         SendMessageA(g_ui.window, WM_SETFONT, font, FALSE);
-        for (const ControlSpec& spec : kControls) {
+        for (const ControlSpec& entry : kControls) {
             const HWND h = CreateWindowExA(
-                spec.exStyle, spec.windowClass, spec.text, WS_CHILD | WS_VISIBLE | spec.style,
-                spec.place.left, spec.place.top, spec.place.width, spec.place.height, g_ui.window,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(spec.name))),
+                entry.exStyle, entry.windowClass, entry.text, WS_CHILD | WS_VISIBLE | entry.style,
+                entry.place.left, entry.place.top, entry.place.width, entry.place.height, g_ui.window,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(entry.name))),
                 GetModuleHandleA(nullptr), nullptr);
             if (!h) return false;
-            g_ui.controls[static_cast<int>(spec.name)] = h;
+            g_ui.controls[static_cast<int>(entry.name)] = h;
             SendMessageA(h, WM_SETFONT, font, FALSE);
         }
         SendMessageA(g_ui.Get(Control::编辑框1), EM_SETLIMITTEXT, 0, 0);
