@@ -436,11 +436,11 @@ bool HandleWindowKeys(const MSG& msg) {
     const bool key = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP ||
                      msg.message == WM_CHAR;
     if (!key) return false;
-    if (msg.wParam == VK_ESCAPE || msg.wParam == 27) {
+    if (msg.wParam == VK_ESCAPE) {  // the key and its character alike
         if (msg.message == WM_KEYDOWN) SendMessageA(g_ui.window, WM_CLOSE, 0, 0);
         return true;
     }
-    return msg.wParam == VK_RETURN;
+    return msg.wParam == VK_RETURN;  // the key and its character alike
 }
 
 }  // namespace
