@@ -220,19 +220,27 @@ int RunningProgram::RowCount() const {
     return static_cast<int>(SendMessageA(Control(4), LVM_GETITEMCOUNT, 0, 0));
 }
 
-std::string RunningProgram::Cell(int row, int column) const {
+namespace {
+// Sends a list view message whose item (an LVITEMA or LVCOLUMNA) points at text
+// memory, with both placed inside the program's process, and reads the text back.
+template <typename Item>
+std::string RemoteText(DWORD processId, HWND list, UINT message, WPARAM wp, Item item) {
     constexpr std::size_t kText = 4096;
-    RemoteBuffer remote(info_.dwProcessId, sizeof(LVITEMA) + kText);
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = remote.address() + sizeof(LVITEMA);
+    RemoteBuffer remote(processId, sizeof(Item) + kText);
+    item.pszText = remote.address() + sizeof(Item);
     item.cchTextMax = kText;
     remote.Write(0, &item, sizeof item);
-    SendMessageA(Control(4), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(remote.address()));
+    SendMessageA(list, message, wp, reinterpret_cast<LPARAM>(remote.address()));
     std::vector<char> text(kText + 1, '\0');
-    remote.Read(sizeof(LVITEMA), text.data(), kText);
+    remote.Read(sizeof(Item), text.data(), kText);
     return std::string(text.data());
+}
+}  // namespace
+
+std::string RunningProgram::Cell(int row, int column) const {
+    LVITEMA item{};
+    item.iSubItem = column;
+    return RemoteText(info_.dwProcessId, Control(4), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), item);
 }
 
 bool RunningProgram::RowChecked(int row) const {
@@ -253,18 +261,9 @@ int RunningProgram::RowIcon(int row) const {
 }
 
 std::string RunningProgram::ColumnTitle(int column) const {
-    constexpr std::size_t kText = 256;
-    RemoteBuffer remote(info_.dwProcessId, sizeof(LVCOLUMNA) + kText);
     LVCOLUMNA info{};
     info.mask = LVCF_TEXT;
-    info.pszText = remote.address() + sizeof(LVCOLUMNA);
-    info.cchTextMax = kText;
-    remote.Write(0, &info, sizeof info);
-    SendMessageA(Control(4), LVM_GETCOLUMNA, static_cast<WPARAM>(column),
-                 reinterpret_cast<LPARAM>(remote.address()));
-    std::vector<char> text(kText + 1, '\0');
-    remote.Read(sizeof(LVCOLUMNA), text.data(), kText);
-    return std::string(text.data());
+    return RemoteText(info_.dwProcessId, Control(4), LVM_GETCOLUMNA, static_cast<WPARAM>(column), info);
 }
 
 double Seconds() {
