@@ -141,9 +141,8 @@ std::string Win32Os::ReadRegistryText(RegistryRoot root, const std::string& path
                          reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS)
         return std::string();
     data.resize(size);
-    if (type == REG_SZ) return TextOfValue(data);
-    if (type == REG_EXPAND_SZ) return ExpandEnvironment(TextOfValue(data));
-    return std::string();
+    const std::string text = TextOfValue(data);
+    return type == REG_EXPAND_SZ ? ExpandEnvironment(text) : text;
 }
 
 bool Win32Os::TopWindowExists(const char* className) {

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -39,8 +38,7 @@ class RemoteBuffer {
 public:
     RemoteBuffer(DWORD processId, std::size_t size)
         : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId)),
-          size_(size) {
+                               processId)) {
         if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     }
     ~RemoteBuffer() {
@@ -57,7 +55,6 @@ public:
 
 private:
     HANDLE process_;
-    std::size_t size_;
     void* memory_ = nullptr;
 };
 
